@@ -22,6 +22,8 @@ QString ErrorDescription(int number)
         return QStringLiteral("Division by zero");
     case err::FileNotFound:
         return QStringLiteral("File not found");
+    case err::InvalidPropertyValue:
+        return QStringLiteral("Invalid property value");
     default:
         return QStringLiteral("Application-defined or object-defined error");
     }

@@ -14,6 +14,7 @@ inline constexpr int Overflow = 6;
 inline constexpr int OutOfMemory = 7;
 inline constexpr int DivisionByZero = 11;
 inline constexpr int FileNotFound = 53;
+inline constexpr int InvalidPropertyValue = 380;
 } // namespace err
 
 class RuntimeError : public std::runtime_error

@@ -1,0 +1,39 @@
+#include "image.h"
+
+#include "clicklabel.h"
+
+#include <QPixmap>
+
+namespace rt {
+
+Image::Image(QWidget *container, int left, int top, const QImage &picture)
+    : m_widget(new ClickLabel(container))
+{
+    m_widget->setPixmap(QPixmap::fromImage(picture));
+    m_widget->setGeometry(Pixels(left), Pixels(top), picture.width(), picture.height());
+    m_widget->setFocusPolicy(Qt::NoFocus);
+    m_widget->setAttribute(Qt::WA_OpaquePaintEvent, !picture.hasAlphaChannel());
+}
+
+bool Image::Visible() const
+{
+    return !m_widget->isHidden();
+}
+
+void Image::setVisible(bool visible)
+{
+    // Hiding keeps the widget's place among its siblings, so the stacking order stays.
+    m_widget->setVisible(visible);
+}
+
+QLabel *Image::widget() const
+{
+    return m_widget;
+}
+
+void Image::connectClick(std::function<void()> run)
+{
+    QObject::connect(m_widget, &ClickLabel::clicked, m_widget, std::move(run));
+}
+
+} // namespace rt

@@ -1,0 +1,49 @@
+#include "textbox.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace rt {
+
+TextBox::TextBox(QWidget *container, const TextBoxDesign &design)
+{
+    QWidget *widget = nullptr;
+    if (design.multiLine) {
+        m_multi = new QPlainTextEdit(container);
+        m_multi->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        m_multi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        m_multi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Tab moves on to the next control instead of typing a tab.
+        m_multi->setTabChangesFocus(true);
+        m_multi->setPlainText(design.text);
+        widget = m_multi;
+    } else {
+        m_line = new QLineEdit(container);
+        m_line->setText(design.text);
+        m_line->setCursorPosition(0);
+        widget = m_line;
+    }
+    Place(widget, design.rect);
+    ApplyFont(widget, design.font ? &*design.font : nullptr);
+    widget->setFocusPolicy(Qt::StrongFocus);
+}
+
+QString TextBox::Text() const
+{
+    return m_line ? m_line->text() : m_multi->toPlainText();
+}
+
+void TextBox::setText(const QString &text)
+{
+    if (m_line)
+        m_line->setText(text);
+    else
+        m_multi->setPlainText(text);
+}
+
+QWidget *TextBox::widget() const
+{
+    return m_line ? static_cast<QWidget *>(m_line) : static_cast<QWidget *>(m_multi);
+}
+
+} // namespace rt
