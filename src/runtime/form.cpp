@@ -49,9 +49,10 @@ Form::Form(const FormDesign &design)
     m_window->setWindowTitle(design.caption);
     m_window->setWindowIcon(art::HourglassIcon());
     m_window->setObjectName(design.name);
-    // Controls set their fonts by pixel size; this is the default for those that set none.
+    // Controls set their fonts by pixel size; this is the default for those that set none, small
+    // enough that the short labels the layout was drawn for ("Message Time:") fit their width.
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
+    font.setPixelSize(10);
     m_window->setFont(font);
     m_client = new QWidget(m_window.get());
     m_client->setObjectName(QStringLiteral("client"));

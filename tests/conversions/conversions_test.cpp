@@ -10,6 +10,7 @@
 #include <cfloat>
 #include <clocale>
 #include <string>
+#include <vector>
 
 // Failures show texts as text; found by argument-dependent lookup, so it stays in QString's namespace.
 static void PrintTo(const QString &text, std::ostream *out)
