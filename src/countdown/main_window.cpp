@@ -83,6 +83,11 @@ void main_::Form_Load()
 {
     forms::main().setHeight(ShortHeight);
     Timer1.setEnabled(false);
+    ShowGreyBars();
+}
+
+void main_::ShowGreyBars()
+{
     Image2.setVisible(true);
     Image3.setVisible(true);
     Image4.setVisible(true);
@@ -103,12 +108,7 @@ void main_::Command1_Click()
 
 void main_::Image8_Click()
 {
-    Image2.setVisible(true);
-    Image3.setVisible(true);
-    Image4.setVisible(true);
-    Image5.setVisible(false);
-    Image6.setVisible(false);
-    Image7.setVisible(false);
+    ShowGreyBars();
     CtDn = StartSeconds(Text1.Text());
     Timer1.setInterval(1000);
     Timer1.setEnabled(true);

@@ -64,6 +64,9 @@ protected:
     void Form_Load() override;
 
 private:
+    // The three grey bars shown and the three lit ones hidden, top to bottom.
+    void ShowGreyBars();
+
     void Image8_Click();
     void Image9_Click();
     void Image10_Click();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "control.h"
+#include "clickable.h"
 #include "form.h"
 
 #include <optional>
@@ -17,23 +18,17 @@ struct CommandButtonDesign
     std::optional<FontSpec> font;
 };
 
-class CommandButton
+class CommandButton : public Clickable
 {
 public:
     CommandButton(QWidget *container, const CommandButtonDesign &design);
 
     QString Caption() const;
 
-    template <class F>
-    void onClick(F *form, void (F::*handler)())
-    {
-        connectClick(form->handler(handler));
-    }
-
     QPushButton *widget() const { return m_widget; }
 
 private:
-    void connectClick(std::function<void()> run);
+    void connectClick(std::function<void()> run) override;
     QPushButton *m_widget;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "control.h"
+#include "clickable.h"
 #include "form.h"
 
 class QImage;
@@ -11,7 +12,7 @@ namespace rt {
 
 class ClickLabel;
 
-class Image
+class Image : public Clickable
 {
 public:
     // The picture's size in pixels is the control's size; left and top are in twips.
@@ -20,16 +21,10 @@ public:
     bool Visible() const;
     void setVisible(bool visible);
 
-    template <class F>
-    void onClick(F *form, void (F::*handler)())
-    {
-        connectClick(form->handler(handler));
-    }
-
     QLabel *widget() const;
 
 private:
-    void connectClick(std::function<void()> run);
+    void connectClick(std::function<void()> run) override;
     ClickLabel *m_widget;
 };
 

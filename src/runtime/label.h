@@ -2,6 +2,7 @@
 #pragma once
 
 #include "control.h"
+#include "clickable.h"
 #include "form.h"
 
 #include <optional>
@@ -21,7 +22,7 @@ struct LabelDesign
     bool transparent = false;           // the pictures behind show through
 };
 
-class Label
+class Label : public Clickable
 {
 public:
     Label(QWidget *container, const LabelDesign &design);
@@ -29,16 +30,10 @@ public:
     QString Caption() const;
     void setCaption(const QString &caption);
 
-    template <class F>
-    void onClick(F *form, void (F::*handler)())
-    {
-        connectClick(form->handler(handler));
-    }
-
     QLabel *widget() const;
 
 private:
-    void connectClick(std::function<void()> run);
+    void connectClick(std::function<void()> run) override;
     ClickLabel *m_widget;
 };
 

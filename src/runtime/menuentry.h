@@ -1,29 +1,24 @@
 // MenuEntry: a top-level entry of the window's menu bar with no submenu; choosing it runs its handler.
 #pragma once
 
+#include "clickable.h"
 #include "form.h"
 
 class QAction;
 
 namespace rt {
 
-class MenuEntry
+class MenuEntry : public Clickable
 {
 public:
     MenuEntry(Form &form, const QString &caption);
 
     QString Caption() const;
 
-    template <class F>
-    void onClick(F *form, void (F::*handler)())
-    {
-        connectClick(form->handler(handler));
-    }
-
     QAction *action() const { return m_action; }
 
 private:
-    void connectClick(std::function<void()> run);
+    void connectClick(std::function<void()> run) override;
     QAction *m_action;
 };
 
