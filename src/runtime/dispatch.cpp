@@ -22,8 +22,9 @@ QPointer<QMessageBox> s_errorBox;
 
 void DefaultReport(const RuntimeError &error)
 {
-    const QString text = QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(error.description());
-    std::fprintf(stderr, "tavrin-timer: %s\n", qUtf8Printable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+    const QString heading = QStringLiteral("Run-time error '%1':").arg(error.number());
+    std::fprintf(stderr, "tavrin-timer: %s %s\n", qUtf8Printable(heading), qUtf8Printable(error.description()));
+    const QString text = heading + QStringLiteral("\n\n") + error.description();
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return;
     // One box, not modal: the countdown keeps running behind it, and an error that repeats every
