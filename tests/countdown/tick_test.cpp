@@ -4,6 +4,8 @@
 #include "message/msg_window.h"
 #include "runtime/instance.h"
 
+#include <QElapsedTimer>
+
 namespace {
 
 using S = Shows;
@@ -143,6 +145,22 @@ TEST_F(TickTest, EmptyMessageStillShowsThePopup)
     ASSERT_TRUE(PopupLoaded());
     EXPECT_TRUE(forms::msg().window()->isVisible());
     EXPECT_EQ(forms::msg().Label1.Caption(), QString());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TickTest, RealTimerCountsThreeSecondsToRed)
+{
+    rt::Timer::setRealTicks(true);
+    QElapsedTimer clock;
+    clock.start();
+    Start(QStringLiteral("0.05"));
+    ASSERT_TRUE(QTest::qWaitFor([] { return w().Label3.Caption() == QStringLiteral("00:00"); }, 5000));
+    EXPECT_NEAR(static_cast<double>(clock.elapsed()), 3000.0, 150.0);
+    EXPECT_FALSE(w().Timer1.Enabled());
+    EXPECT_EQ(Lamps(), (std::vector<Shows>{S::Background, S::Grey, S::Red}));
 }
 
 } // namespace
