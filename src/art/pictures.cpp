@@ -1,6 +1,6 @@
-// The pictures of the Countdown window and the hourglass icon, painted from their descriptions
-// (Part 1.102, "The pictures"; Overview, "Hourglass icon"). Each is painted once, on first use, and
-// kept in a function-local static. Colours in the descriptions are 0x00BBGGRR.
+// The pictures of the Countdown window and the hourglass icon, painted in code. Each is painted
+// once, on first use, and kept in a function-local static. Colours are written 0x00BBGGRR, red in
+// the low byte, as the layout gives them.
 #include "art/pictures.h"
 
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
-// The pictures and the hourglass icon against their descriptions (Part 1.102 "The pictures";
-// Overview "Hourglass icon"): sizes, colours at the defining points, where the lettering lies.
+// The pictures and the hourglass icon against what they must show: sizes, colours at the defining
+// points, and where the lettering lies.
 #include "art/pictures.h"
 
 #include <QFontDatabase>
