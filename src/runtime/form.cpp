@@ -152,10 +152,10 @@ quint32 Form::hWnd() const
 
 void Form::setTabOrder(std::initializer_list<QWidget *> order)
 {
-    const QWidget *previous = nullptr;
+    QWidget *previous = nullptr;
     for (QWidget *widget : order) {
         if (previous)
-            QWidget::setTabOrder(const_cast<QWidget *>(previous), widget);
+            QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
     m_firstFocus = order.size() ? *order.begin() : nullptr;
