@@ -31,7 +31,9 @@ void msg::Timer1_Timer()
 {
     const QString count = Text1.Text();
     rt::ClearFloatingPointFlags();
-    const double left = rt::LeadingNumber(count) - 1;
+    // Volatile keeps the subtraction between clearing and testing the flags.
+    const volatile double number = rt::LeadingNumber(count);
+    const volatile double left = number - 1;
     rt::RaiseOnFloatingPointFlags();
     Text1.setText(rt::NumberText(left));
     if (rt::SameText(Text1.Text(), QStringLiteral("0")))

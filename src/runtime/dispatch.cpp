@@ -65,11 +65,6 @@ void Dispatch(const std::function<void()> &handler)
         detail::AfterChange();
 }
 
-bool InHandler()
-{
-    return s_depth > 0;
-}
-
 void DoEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);

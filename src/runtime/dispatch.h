@@ -12,9 +12,6 @@ namespace rt {
 // Runs one handler. Nested calls (a handler letting pending events run) are fine.
 void Dispatch(const std::function<void()> &handler);
 
-// True while any handler is running.
-bool InHandler();
-
 // Letting pending events run: the events that are waiting run, then control comes back.
 void DoEvents();
 

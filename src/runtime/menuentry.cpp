@@ -12,11 +12,6 @@ MenuEntry::MenuEntry(Form &form, const QString &caption)
     m_action->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
-QString MenuEntry::Caption() const
-{
-    return QString(m_action->text()).replace(QStringLiteral("&&"), QStringLiteral("&"));
-}
-
 void MenuEntry::connectClick(std::function<void()> run)
 {
     QObject::connect(m_action, &QAction::triggered, m_action, std::move(run));

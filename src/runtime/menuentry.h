@@ -13,10 +13,6 @@ class MenuEntry : public Clickable
 public:
     MenuEntry(Form &form, const QString &caption);
 
-    QString Caption() const;
-
-    QAction *action() const { return m_action; }
-
 private:
     void connectClick(std::function<void()> run) override;
     QAction *m_action;

@@ -55,11 +55,6 @@ void Timer::setRealTicks(bool on)
     s_realTicks = on;
 }
 
-bool Timer::realTicks()
-{
-    return s_realTicks;
-}
-
 void Timer::restart()
 {
     // Switching off drops whatever was pending; switching on starts a new rhythm from now.

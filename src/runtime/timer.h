@@ -38,7 +38,6 @@ public:
 
     // Tests drive ticks through the hook; real ticks are off there unless a test turns them on.
     static void setRealTicks(bool on);
-    static bool realTicks();
 
     using Clock = std::chrono::steady_clock;
 

@@ -4,8 +4,6 @@
 #include "about/about_window.h"
 #include "message/msg_window.h"
 
-#include <QAction>
-#include <QMenuBar>
 #include <QTimer>
 
 namespace {
@@ -28,19 +26,6 @@ protected:
 class ExitTest : public MainWindowTest
 {
 protected:
-    static std::vector<QString> Loaded()
-    {
-        std::vector<QString> names;
-        for (rt::Form &form : rt::Forms())
-            names.push_back(form.Name());
-        return names;
-    }
-
-    static void ChooseMenu(int index)
-    {
-        QMenuBar *bar = w().window()->findChild<QMenuBar *>();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions()[index]).center());
-    }
 
     static void ExitByPicture() { Click(w().Image11); }
     static void ExitByMenu() { ChooseMenu(0); }

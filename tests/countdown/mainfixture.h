@@ -9,6 +9,7 @@
 #include "runtime/dispatch.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QTest>
 
 enum class Shows { Background, Grey, Green, Yellow, Red, Other };
@@ -43,6 +44,28 @@ protected:
     {
         w().Text1.setText(text);
         Click(w().Image8);
+    }
+
+    // Chooses a top-level menu entry (0 Exit, 1 More Educational Resources, 2 About) by the mouse.
+    static void ChooseMenu(int index)
+    {
+        QMenuBar *bar = w().window()->findChild<QMenuBar *>();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions()[index]).center());
+    }
+
+    // The names of the loaded windows, in the order Forms gives them.
+    static std::vector<QString> Loaded()
+    {
+        std::vector<QString> names;
+        for (rt::Form &form : rt::Forms())
+            names.push_back(form.Name());
+        return names;
+    }
+
+    static int Loaded(const QString &name)
+    {
+        const std::vector<QString> names = Loaded();
+        return static_cast<int>(std::count(names.begin(), names.end(), name));
     }
 
     static int Tick(int count = 1)

@@ -46,19 +46,7 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    static void ChooseMenu(int index)
-    {
-        QMenuBar *bar = w().window()->findChild<QMenuBar *>();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions()[index]).center());
-    }
-
-    static int AboutWindows()
-    {
-        int count = 0;
-        for (rt::Form &form : rt::Forms())
-            count += form.Name() == QStringLiteral("about");
-        return count;
-    }
+    static int AboutWindows() { return Loaded(QStringLiteral("about")); }
 
     std::vector<ShellCall> calls;
     int resolutions = 0;

@@ -13,13 +13,7 @@ using S = Shows;
 class TickTest : public MainWindowTest
 {
 protected:
-    static bool PopupLoaded()
-    {
-        for (rt::Form &form : rt::Forms())
-            if (form.Name() == QStringLiteral("msg"))
-                return true;
-        return false;
-    }
+    static bool PopupLoaded() { return Loaded(QStringLiteral("msg")) == 1; }
 };
 
 TEST_F(TickTest, WholeCountdownFromTwentyMinutes)
