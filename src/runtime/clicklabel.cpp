@@ -22,4 +22,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // QWidget's default treats the second press of a double-click as another press.
+    event->accept();
+}
+
 } // namespace rt

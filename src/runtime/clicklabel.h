@@ -1,4 +1,5 @@
-// A QLabel that reports a click: press and release of the left button inside it.
+// A QLabel that reports a click: press and release of the left button inside it. A double-click is
+// one click: its second press does not arm another.
 #pragma once
 
 #include <QLabel>
@@ -17,6 +18,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     bool m_pressed = false;

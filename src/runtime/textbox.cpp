@@ -1,7 +1,10 @@
 #include "textbox.h"
 
+#include "exacttextedit.h"
+
 #include <QLineEdit>
-#include <QPlainTextEdit>
+
+#include <limits>
 
 namespace rt {
 
@@ -9,16 +12,18 @@ TextBox::TextBox(QWidget *container, const TextBoxDesign &design)
 {
     QWidget *widget = nullptr;
     if (design.multiLine) {
-        m_multi = new QPlainTextEdit(container);
+        m_multi = new ExactTextEdit(container);
         m_multi->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         m_multi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         m_multi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // Tab moves on to the next control instead of typing a tab.
         m_multi->setTabChangesFocus(true);
-        m_multi->setPlainText(design.text);
+        m_multi->setText(design.text);
         widget = m_multi;
     } else {
         m_line = new QLineEdit(container);
+        // No box limits the length of its text.
+        m_line->setMaxLength(std::numeric_limits<int>::max());
         m_line->setText(design.text);
         m_line->setCursorPosition(0);
         widget = m_line;
@@ -30,7 +35,7 @@ TextBox::TextBox(QWidget *container, const TextBoxDesign &design)
 
 QString TextBox::Text() const
 {
-    return m_line ? m_line->text() : m_multi->toPlainText();
+    return m_line ? m_line->text() : m_multi->text();
 }
 
 void TextBox::setText(const QString &text)
@@ -38,7 +43,7 @@ void TextBox::setText(const QString &text)
     if (m_line)
         m_line->setText(text);
     else
-        m_multi->setPlainText(text);
+        m_multi->setText(text);
 }
 
 QWidget *TextBox::widget() const

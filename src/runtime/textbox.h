@@ -6,9 +6,10 @@
 #include <optional>
 
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace rt {
+
+class ExactTextEdit;
 
 struct TextBoxDesign
 {
@@ -30,7 +31,7 @@ public:
 
 private:
     QLineEdit *m_line = nullptr;
-    QPlainTextEdit *m_multi = nullptr;
+    ExactTextEdit *m_multi = nullptr;
 };
 
 } // namespace rt
