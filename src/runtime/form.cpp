@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "formwindow.h"
+#include "frameextents.h"
 #include "forms.h"
 #include "timer.h"
 
@@ -13,6 +14,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <optional>
 
 namespace rt {
 
@@ -21,6 +23,9 @@ namespace {
 // What the title bar, the one-line menu bar and the borders took together on the platform the
 // layout was drawn for: a Height put leaves this much less for the client area.
 constexpr int NonClientTwips = 675;
+
+// How long a window manager may take to tell the frame it adds.
+constexpr std::chrono::milliseconds FrameAnswerWait{500};
 
 } // namespace
 
@@ -92,10 +97,12 @@ void Form::Show()
         m_shownOnce = true;
         // Reaching below the edge is settled once all controls exist.
         applyClientHeight(m_clientHeight);
-        centre(m_window->size());
+        const bool placed = placeCentredWithFrame();
+        if (!placed)
+            centre(m_window->size());
         m_window->show();
-        // Where the platform already knows the frame, the whole window is centred, frame included.
-        if (m_window->frameGeometry().size() != m_window->size())
+        // Where the platform knows the frame only once shown, the whole window is centred now.
+        if (!placed && m_window->frameGeometry().size() != m_window->size())
             centre(m_window->frameGeometry().size());
         if (m_firstFocus) {
             m_firstFocus->setFocus(Qt::OtherFocusReason);
@@ -110,13 +117,30 @@ void Form::Show()
     m_window->raise();
 }
 
-void Form::centre(QSize size)
+bool Form::placeCentredWithFrame()
+{
+    const std::optional<QMargins> frame = RequestFrameExtents(m_window.get(), FrameAnswerWait);
+    if (!frame)
+        return false;
+    // The client area goes where it leaves the whole frame centred, so the window appears there
+    // without a jump.
+    const QPoint frameTopLeft = centredTopLeft(m_window->size().grownBy(*frame));
+    m_window->setGeometry(QRect(frameTopLeft + QPoint(frame->left(), frame->top()), m_window->size()));
+    return true;
+}
+
+QPoint Form::centredTopLeft(QSize size) const
 {
     QScreen *screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
-        return;
+        return m_window->pos();
     const QRect area = screen->availableGeometry();
-    m_window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    return {area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2};
+}
+
+void Form::centre(QSize size)
+{
+    m_window->move(centredTopLeft(size));
 }
 
 void Form::Unload()

@@ -5,6 +5,7 @@
 #include "dispatch.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 
@@ -76,6 +77,9 @@ protected:
 
 private:
     void applyClientHeight(int pixels);
+    // Centres the window, frame included, where the frame can be learned before showing.
+    bool placeCentredWithFrame();
+    QPoint centredTopLeft(QSize size) const;
     void centre(QSize size);
 
     QString m_name;
