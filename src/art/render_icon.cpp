@@ -1,6 +1,6 @@
 // Writes the hourglass icon to the PNG file named by its one argument (for the desktop entry).
 // Run it headless: QT_QPA_PLATFORM=offscreen tavrin-render-icon out.png
-#include "art/pictures.h"
+#include "art/painting.h"
 
 #include <QGuiApplication>
 
@@ -14,7 +14,7 @@ int main(int argc, char **argv)
     }
     QGuiApplication app(argc, argv);
     const QString path = QString::fromLocal8Bit(argv[1]);
-    if (!art::Hourglass().save(path, "PNG")) {
+    if (!art::painting::Hourglass().save(path, "PNG")) {
         std::fprintf(stderr, "tavrin-render-icon: cannot write %s\n", argv[1]);
         return 1;
     }
