@@ -280,11 +280,14 @@ QImage PaintLamp(quint32 centre, quint32 halfway, quint32 ends, QImage::Format f
 
 // ---- The hourglass ----
 
-QImage PaintHourglass()
+QImage PaintHourglass(int size)
 {
-    QImage image(48, 48, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    // Drawn in a 48-pixel square; other sizes scale the drawing, not the 48-pixel picture.
+    if (size != kHourglassSize)
+        painter.scale(double(size) / kHourglassSize, double(size) / kHourglassSize);
 
     // 29 x 38 in the middle: columns 9..37, rows 5..42; the axis runs down the middle of column 23.
     const double left = 9, right = 38, top = 5, bottom = 43, axis = (left + right) / 2;
@@ -392,9 +395,9 @@ QImage GreyBar()
     return PaintLamp(0x00BDBDBD, 0x00A8A8A8, 0x00808080, QImage::Format_Grayscale8);
 }
 
-QImage Hourglass()
+QImage Hourglass(int size)
 {
-    return PaintHourglass();
+    return PaintHourglass(size);
 }
 
 } // namespace art::painting

@@ -8,6 +8,9 @@
 
 namespace art::painting {
 
+// The hourglass is drawn in a square of this many pixels; it is the windows' icon at this size.
+constexpr int kHourglassSize = 48;
+
 QImage Background();      // 623 x 479, the title over a circular gradient
 QImage StartButton();     // 154 x 30
 QImage StopButton();      // 154 x 30
@@ -17,7 +20,7 @@ QImage GreenLamp();       // 395 x 64
 QImage YellowLamp();      // 395 x 64
 QImage RedLamp();         // 395 x 64
 QImage GreyBar();         // 395 x 64, one picture for all three lamp places
-QImage Hourglass();       // 48 x 48, transparent background
+QImage Hourglass(int size = kHourglassSize);  // size x size, transparent background
 
 // The lettering of the title and the button words: a rounded informal bold face (Comic Neue, else
 // Comic Sans MS, else a sans bold) at the given pixel size.

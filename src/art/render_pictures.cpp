@@ -16,6 +16,11 @@ struct Picture {
     QImage (*paint)();
 };
 
+QImage Hourglass48()
+{
+    return art::painting::Hourglass();
+}
+
 const Picture kPictures[] = {
     {"background", art::painting::Background},
     {"start", art::painting::StartButton},
@@ -26,7 +31,7 @@ const Picture kPictures[] = {
     {"yellow-lamp", art::painting::YellowLamp},
     {"red-lamp", art::painting::RedLamp},
     {"grey-bar", art::painting::GreyBar},
-    {"hourglass", art::painting::Hourglass},
+    {"hourglass", Hourglass48},
 };
 
 } // namespace

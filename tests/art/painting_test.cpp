@@ -1,5 +1,5 @@
 // The painted pictures and the hourglass icon against what they must show: sizes, colours at the
-// defining points, and where the lettering lies.
+// defining points, where the lettering lies, and the icon at the sizes desktops ask for.
 #include "art/painting.h"
 
 #include <QFontDatabase>
@@ -428,6 +428,55 @@ TEST(artHourglass, GlassIsDarkestBlueAtTheCapsAndLightestAtTheWaist)
             }
         }
 }
+
+// Desktops ask for the icon at these sizes; each is the drawing painted at that size, not the
+// 48-pixel picture stretched.
+class HourglassSizeTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(HourglassSizeTest, IsTheDrawingAtThatSize)
+{
+    const int size = GetParam();
+    const QImage image = art::painting::Hourglass(size);
+    ASSERT_EQ(image.size(), QSize(size, size));
+    const double scale = size / 48.0;
+    // The ink stands where the 48-pixel drawing's does, scaled: columns 9..37, rows 5..42.
+    int top = size, bottom = -1, left = size, right = -1;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    EXPECT_NEAR(left, 9 * scale, 1.0);
+    EXPECT_NEAR(right + 1, 38 * scale, 1.0);
+    EXPECT_NEAR(top, 5 * scale, 1.0);
+    EXPECT_NEAR(bottom + 1, 43 * scale, 1.0);
+    for (QPoint corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
+        EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << corner.x() << ", " << corner.y();
+
+    // Green caps, blue glass at the waist.
+    const int axis = int(23.5 * scale);
+    const QRgb capColour = image.pixel(axis, int(6.5 * scale));
+    EXPECT_EQ(qAlpha(capColour), 255);
+    EXPECT_LE(Distance(capColour, Bgr(0x0018D865)), 1) << Hex(capColour);
+    // At 16 pixels the waist is narrower than a pixel, so it is mostly, not wholly, covered.
+    const QRgb waist = image.pixel(axis, int(24 * scale));
+    EXPECT_GT(qAlpha(waist), 200);
+    EXPECT_GT(qBlue(waist), std::max(qRed(waist), qGreen(waist))) << Hex(waist);
+
+    // Crisp edges at every size: the top of the cap goes from clear to opaque within one row, where a
+    // stretched small picture would fade over several.
+    int partial = 0;
+    for (int y = 0; y < size / 2; ++y) {
+        const int alpha = qAlpha(image.pixel(axis, y));
+        partial += alpha > 0 && alpha < 255 ? 1 : 0;
+    }
+    EXPECT_LE(partial, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(artHourglass, HourglassSizeTest, ::testing::Values(16, 22, 24, 32, 48, 64, 128, 256));
 
 // ---- The lettering face ----
 

@@ -24,6 +24,11 @@ void PrintTo(const EmbeddedCase &c, std::ostream *os)
     *os << c.name;
 }
 
+QImage Hourglass48()
+{
+    return art::painting::Hourglass();
+}
+
 const EmbeddedCase kPictures[] = {
     {"Background", art::Background, art::painting::Background},
     {"Start", art::StartButton, art::painting::StartButton},
@@ -34,7 +39,7 @@ const EmbeddedCase kPictures[] = {
     {"YellowLamp", art::YellowLamp, art::painting::YellowLamp},
     {"RedLamp", art::RedLamp, art::painting::RedLamp},
     {"GreyBar", art::GreyBar, art::painting::GreyBar},
-    {"Hourglass", art::Hourglass, art::painting::Hourglass},
+    {"Hourglass", art::Hourglass, Hourglass48},
 };
 
 class EmbeddedPictureTest : public ::testing::TestWithParam<EmbeddedCase> {};
