@@ -8,6 +8,7 @@
 #include "art/pictures.h"
 #include "countdown/main_window.h"
 #include "runtime/dispatch.h"
+#include "runtime/fonts.h"
 #include "runtime/forms.h"
 #include "runtime/timer.h"
 
@@ -524,11 +525,13 @@ int main(int argc, char **argv)
     auto wanted = [&only](const QString &figure) { return only.isEmpty() || only == figure; };
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // As the program's entry: only the program name reaches the toolkit, no quit on a hidden window.
+    // As the program's entry: only the program name reaches the toolkit, no quit on a hidden window,
+    // the windows' font as the application's.
     int toolkitArguments = 1;
     bench::BenchApplication application(toolkitArguments, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin Activity Timer"));
     QApplication::setQuitOnLastWindowClosed(false);
+    rt::UseDefaultFontForApplication();
     rt::SetErrorReporter([](const rt::RuntimeError &error) {
         ++s_errors;
         std::fprintf(stderr, "tavrin-bench: run-time error %d: %s\n", error.number(), qUtf8Printable(error.description()));
