@@ -9,13 +9,6 @@
 #include <QPixmap>
 #include <QResource>
 
-// The pictures' resource data lives in this static library; registering it is also what makes the
-// linker keep it. Outside any namespace, as the resource's own functions are.
-static void RegisterPictures()
-{
-    Q_INIT_RESOURCE(tavrin_pictures);
-}
-
 namespace art {
 
 namespace {
@@ -24,8 +17,6 @@ namespace {
 // every picture loads (tavrin-check-pictures), so a null image here is a build fault.
 QImage Load(const QString &name)
 {
-    static const bool registered = (RegisterPictures(), true);
-    Q_UNUSED(registered);
     const QResource resource(QStringLiteral(":/art/") + name);
     return FromPictureFile(resource.data(), resource.size());
 }
