@@ -2,6 +2,7 @@
 #include "countdown/main_window.h"
 
 #include "runtime/dispatch.h"
+#include "runtime/fonts.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
     // Windows end the loop through the runtime, once none is loaded; a hidden one is not closed.
     QApplication::setQuitOnLastWindowClosed(false);
+    rt::UseDefaultFontForApplication();
     rt::Dispatch([] { forms::main().Show(); });
     return rt::Run();
 }

@@ -1,7 +1,7 @@
-// The pictures the windows show and the hourglass icon, painted in code once and cached.
+// The pictures the windows show and the hourglass icon: painted at build time, embedded in the
+// program, loaded once on first use and kept.
 #pragma once
 
-#include <QFont>
 #include <QIcon>
 #include <QImage>
 
@@ -18,9 +18,5 @@ const QImage &RedLamp();         // 395 x 64
 const QImage &GreyBar();         // 395 x 64, one picture for all three lamp places
 const QImage &Hourglass();       // 48 x 48, transparent background
 const QIcon &HourglassIcon();    // the icon of every window
-
-// The lettering of the title and the button words: a rounded informal bold face (Comic Neue, else
-// Comic Sans MS, else a sans bold) at the given pixel size.
-QFont LetteringFont(qreal pixelSize);
 
 } // namespace art

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "fonts.h"
 #include "formwindow.h"
 #include "frameextents.h"
 #include "forms.h"
@@ -54,11 +55,8 @@ Form::Form(const FormDesign &design)
     m_window->setWindowTitle(design.caption);
     m_window->setWindowIcon(art::HourglassIcon());
     m_window->setObjectName(design.name);
-    // Controls set their fonts by pixel size; this is the default for those that set none, small
-    // enough that the short labels the layout was drawn for ("Message Time:") fit their width.
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(10);
-    m_window->setFont(font);
+    // Controls set their fonts by pixel size; this is the default for those that set none.
+    m_window->setFont(DefaultFont());
     m_client = new QWidget(m_window.get());
     m_client->setObjectName(QStringLiteral("client"));
     applyClientHeight(Pixels(design.clientHeight));

@@ -12,7 +12,9 @@ Image::Image(QWidget *container, int left, int top, const QImage &picture)
     m_widget->setPixmap(QPixmap::fromImage(picture));
     m_widget->setGeometry(Pixels(left), Pixels(top), picture.width(), picture.height());
     m_widget->setFocusPolicy(Qt::NoFocus);
-    m_widget->setAttribute(Qt::WA_OpaquePaintEvent, !picture.hasAlphaChannel());
+    // Not marked opaque: opaque pictures above the background would cut its paint region into
+    // pieces, which Qt blends through a thread pool it must first start; the whole rectangle is one
+    // plain copy.
 }
 
 bool Image::Visible() const
