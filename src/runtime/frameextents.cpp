@@ -101,15 +101,20 @@ std::optional<QMargins> RequestFrameExtents(QWidget *window, std::chrono::millis
     // The answer is a property on the window; the toolkit reads the connection's events itself,
     // so the property is polled, with a short pause for the manager to be scheduled.
     static std::optional<QMargins> s_lastAnswer;
-    const auto deadline = std::chrono::steady_clock::now() + wait;
+    // A manager that once let the wait run out is not waited for again: every later window would
+    // stall the event loop as long.
+    static bool s_silent = false;
+    const auto deadline = std::chrono::steady_clock::now() + (s_silent ? std::chrono::milliseconds(0) : wait);
     for (;;) {
         if (auto extents = ReadExtents(connection, id, atoms.extents)) {
             s_lastAnswer = extents;
             return extents;
         }
         // A manager too slow to answer most likely frames this window as it framed the last.
-        if (std::chrono::steady_clock::now() >= deadline)
+        if (std::chrono::steady_clock::now() >= deadline) {
+            s_silent = true;
             return s_lastAnswer;
+        }
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
 }
