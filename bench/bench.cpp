@@ -296,12 +296,12 @@ double VmHwmMb(qint64 pid)
 // top-level window it flushes to the screen; the first flush of that window is the moment it is
 // shown. Qt stamps its log lines on the monotonic clock, the steady clock here, so the stamp is read
 // against the moment just before the spawn; the line's arrival at the bench is the cross-check.
-StartupRun StartOnce(const QString &program)
+StartupRun StartOnce(const QString &program, const QString &platform)
 {
     StartupRun result;
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.widgets.painting=true"));
     environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{time boot}|%{message}"));
     process.setProcessEnvironment(environment);
@@ -387,7 +387,9 @@ struct StartupSeries
     }
 };
 
-void StartupFigures()
+// The started programs run on the platform the bench was given (QT_QPA_PLATFORM=xcb with a DISPLAY
+// times them on a real X server, to the first flush after the window is mapped); offscreen otherwise.
+void StartupFigures(const QString &platform)
 {
     // The program and the bare window started alternately, so both meet the same machine: a busy
     // moment slows both rather than one.
@@ -400,21 +402,21 @@ void StartupFigures()
     StartupSeries programRuns;
     StartupSeries bareRuns;
     for (int i = 0; i < Runs; ++i) {
-        bareRuns.add(StartOnce(bare));
-        programRuns.add(StartOnce(program));
+        bareRuns.add(StartOnce(bare, platform));
+        programRuns.add(StartOnce(program, platform));
     }
     const QString loadAfter = LoadAverage();
 
     if (programRuns.shown.empty() || bareRuns.shown.empty()) {
         Figure("startup_ms", QStringLiteral("n/a"),
-               QStringLiteral("offscreen; real program: %1; bare window: %2")
-                   .arg(programRuns.problem, bareRuns.problem),
+               QStringLiteral("%1; real program: %2; bare window: %3")
+                   .arg(platform, programRuns.problem, bareRuns.problem),
                false);
     } else {
         const double ratio = programRuns.median() / bareRuns.median();
         Figure("startup_ms", Fixed(programRuns.median(), 1),
-               QStringLiteral("spawn of the real program to its window's first flush, offscreen; %1")
-                   .arg(programRuns.spread()),
+               QStringLiteral("spawn of the real program to its window's first flush, %1; %2")
+                   .arg(platform, programRuns.spread()),
                ratio <= RatioTarget);
         Figure("startup_bare_ms", Fixed(bareRuns.median(), 1),
                QStringLiteral("the same for a bare Qt window of the same size with a three-entry menu bar, "
@@ -524,6 +526,8 @@ int main(int argc, char **argv)
     }
     auto wanted = [&only](const QString &figure) { return only.isEmpty() || only == figure; };
 
+    const QString givenPlatform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const QString startPlatform = givenPlatform.isEmpty() ? QStringLiteral("offscreen") : givenPlatform;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // As the program's entry: only the program name reaches the toolkit, no quit on a hidden window,
     // the windows' font as the application's.
@@ -540,7 +544,7 @@ int main(int argc, char **argv)
     Note(QStringLiteral("%1 usable cores, load average %2 at start").arg(bench::UsableCores()).arg(LoadAverage()));
     // Start-up first, while no picture has been painted in this process.
     if (wanted(QStringLiteral("startup")))
-        StartupFigures();
+        StartupFigures(startPlatform);
     if (wanted(QStringLiteral("tick")))
         TickFigures();
     if (wanted(QStringLiteral("drift")))
