@@ -13,10 +13,15 @@ QFont DefaultFont()
 
 void UseDefaultFontForApplication()
 {
-    const QFont desktop = QApplication::font();
-    QApplication::setFont(DefaultFont());
-    QApplication::setFont(desktop, "QMessageBox");
-    QApplication::setFont(desktop, "QMenu");
+    // The desktop's theme may have filled Qt's table of per-class fonts with fonts of its own for
+    // menus and message boxes. QApplication::setFont would clear that table; the general font alone
+    // is set here, and the two classes are given what they had, which keeps a theme's font where it
+    // gave one and the desktop's general font where it did not.
+    const QFont menu = QApplication::font("QMenu");
+    const QFont messageBox = QApplication::font("QMessageBox");
+    QGuiApplication::setFont(DefaultFont());
+    QApplication::setFont(menu, "QMenu");
+    QApplication::setFont(messageBox, "QMessageBox");
 }
 
 } // namespace rt
