@@ -398,11 +398,17 @@ void StartupFigures(const QString &platform)
     constexpr double RssTargetMb = 40;
     const QString program = QString::fromUtf8(TAVRIN_TIMER_EXE);
     const QString bare = QString::fromUtf8(TAVRIN_BARE_WINDOW_EXE);
+    // TAVRIN_BENCH_EARLIER names another build of the program (an earlier commit's, say), started in
+    // turn with the two, so that a change is measured before and after on the same machine at once.
+    const QString earlier = qEnvironmentVariable("TAVRIN_BENCH_EARLIER");
     const QString loadBefore = LoadAverage();
     StartupSeries programRuns;
     StartupSeries bareRuns;
+    StartupSeries earlierRuns;
     for (int i = 0; i < Runs; ++i) {
         bareRuns.add(StartOnce(bare, platform));
+        if (!earlier.isEmpty())
+            earlierRuns.add(StartOnce(earlier, platform));
         programRuns.add(StartOnce(program, platform));
     }
     const QString loadAfter = LoadAverage();
@@ -428,6 +434,17 @@ void StartupFigures(const QString &platform)
                               "the runs, %2 after; target <= %3")
                    .arg(loadBefore, loadAfter, Fixed(RatioTarget, 2)),
                ratio <= RatioTarget);
+        if (!earlierRuns.shown.empty()) {
+            Figure("startup_earlier_ms", Fixed(earlierRuns.median(), 1),
+                   QStringLiteral("the same for %1, started in turn with the two; ratio to the bare window %2, "
+                                  "peak memory %3 MB; %4")
+                       .arg(earlier, Fixed(earlierRuns.median() / bareRuns.median(), 2),
+                            Fixed(earlierRuns.worstRssMb, 1), earlierRuns.spread()),
+                   true);
+        } else if (!earlier.isEmpty()) {
+            Figure("startup_earlier_ms", QStringLiteral("n/a"), QStringLiteral("%1: %2").arg(earlier, earlierRuns.problem),
+                   false);
+        }
     }
     Figure("peak_rss_mb", Fixed(programRuns.worstRssMb, 1),
            QStringLiteral("VmHWM of the real program when its window is shown, worst of %1 runs; the bare "
