@@ -1,5 +1,6 @@
 #include "art/picturefile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -9,6 +10,13 @@ namespace {
 
 using Header = std::array<quint32, 4>;  // width, height, format, bytes per line
 constexpr qsizetype kHeaderBytes = sizeof(Header);
+
+// What QImage needs of rows it reads in place: 32-bit aligned, and pixels wider than that aligned to
+// their own width.
+quintptr RowAlignment(QImage::Format format)
+{
+    return QImage::toPixelFormat(format).bitsPerPixel() > 32 ? alignof(quint64) : alignof(quint32);
+}
 
 } // namespace
 
@@ -35,11 +43,18 @@ QImage FromPictureFile(const uchar *data, qsizetype size)
     if (qsizetype(bytesPerLine) < (qsizetype(width) * QImage::toPixelFormat(imageFormat).bitsPerPixel() + 7) / 8
         || size != kHeaderBytes + qsizetype(bytesPerLine) * qsizetype(height))
         return {};
-    // QImage reads rows in place only from 32-bit aligned data; resource data is, as every entry's
-    // length prefix and every picture file are multiples of four bytes.
-    if (reinterpret_cast<quintptr>(data + kHeaderBytes) % alignof(quint32) != 0 || bytesPerLine % 4 != 0)
+    const uchar *rows = data + kHeaderBytes;
+    if (reinterpret_cast<quintptr>(rows) % RowAlignment(imageFormat) == 0 && bytesPerLine % RowAlignment(imageFormat) == 0)
+        return QImage(rows, int(width), int(height), qsizetype(bytesPerLine), imageFormat);
+    // Nothing promises the resource data's alignment (on aarch64 it is a byte array aligned to one
+    // byte): such rows are copied once into an image of their own.
+    QImage copy(int(width), int(height), imageFormat);
+    if (copy.isNull())
         return {};
-    return QImage(data + kHeaderBytes, int(width), int(height), qsizetype(bytesPerLine), imageFormat);
+    const qsizetype rowBytes = std::min<qsizetype>(bytesPerLine, copy.bytesPerLine());
+    for (int y = 0; y < copy.height(); ++y)
+        std::memcpy(copy.scanLine(y), rows + qsizetype(y) * bytesPerLine, rowBytes);
+    return copy;
 }
 
 } // namespace art
