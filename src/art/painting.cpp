@@ -2,6 +2,8 @@
 // written 0x00BBGGRR, red in the low byte, as the layout gives them.
 #include "art/painting.h"
 
+#include "art/lettering.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -189,7 +191,7 @@ constexpr int kInkThreshold = 12;   // alpha below this is dropped: invisible, a
 
 constexpr int kTitleTop = 22;       // first and last rows of the title's ink
 constexpr int kTitleBottom = 69;
-constexpr int kTitleMaxWidth = 595; // keeps a margin at both sides whatever face is found
+constexpr int kTitleMaxWidth = 595; // keeps a margin at both sides
 
 QImage PaintBackground()
 {
@@ -200,8 +202,7 @@ QImage PaintBackground()
                                   {{0.0, Bgr(0x00FFFF80)}, {1.0, Bgr(0x00C00000)}}, QImage::Format_RGB32);
 
     const QString title = QStringLiteral("Tavrin Activity Timer");
-    QPainterPath unit;   // the title at 100 px, then scaled to fit the rows it must fill
-    unit.addText(0, 0, LetteringFont(100), title);
+    const QPainterPath unit = Lettered(title, 100);   // scaled below to fit the rows it must fill
     const QRectF unitBounds = unit.boundingRect();
     const Lettering style{QColor(0x0B, 0x1F, 0x5C, 235), 3.4, 1};
 
@@ -246,13 +247,9 @@ QImage PaintButton(const QString &word, const Stops &stops)
     const QSize size(154, 30);
     QImage image = VerticalGradient(size, stops);
 
-    const QFont font = LetteringFont(kWordPixelSize);
-    QPainterPath glyphs;
-    glyphs.addText(0, 0, font, word);
+    QPainterPath glyphs = Lettered(word, kWordPixelSize);
     // One baseline for every button, so side-by-side words line up: capitals centred vertically.
-    QPainterPath capital;
-    capital.addText(0, 0, font, QStringLiteral("H"));
-    const double capHeight = -capital.boundingRect().top();
+    const double capHeight = -Lettered(QStringLiteral("H"), kWordPixelSize).boundingRect().top();
     const double baseline = std::round(size.height() / 2.0 + capHeight / 2.0);
     const QRectF bounds = glyphs.boundingRect();
     const double left = std::round(size.width() / 2.0 - bounds.center().x());
@@ -335,17 +332,6 @@ QImage PaintHourglass(int size)
 }
 
 } // namespace
-
-QFont LetteringFont(qreal pixelSize)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans MS"),
-                      QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setWeight(QFont::Bold);
-    font.setPixelSize(std::max(1, int(std::lround(pixelSize))));
-    return font;
-}
 
 QImage Background()
 {

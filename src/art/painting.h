@@ -1,9 +1,10 @@
 // The pictures of the Countdown window and the hourglass icon, painted from their descriptions.
 // Used at build time by the tools that write what the program embeds and installs, and by the art
-// tests; the program itself only loads the result (art/pictures.h).
+// tests; the program itself only loads the result (art/pictures.h). The title and the buttons are
+// lettered in one face read from its file (art/lettering.h); painting them throws LetteringError
+// when that face cannot letter them.
 #pragma once
 
-#include <QFont>
 #include <QImage>
 
 namespace art::painting {
@@ -21,9 +22,5 @@ QImage YellowLamp();      // 395 x 64
 QImage RedLamp();         // 395 x 64
 QImage GreyBar();         // 395 x 64, one picture for all three lamp places
 QImage Hourglass(int size = kHourglassSize);  // size x size, transparent background
-
-// The lettering of the title and the button words: a rounded informal bold face (Comic Neue, else
-// Comic Sans MS, else a sans bold) at the given pixel size.
-QFont LetteringFont(qreal pixelSize);
 
 } // namespace art::painting

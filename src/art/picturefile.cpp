@@ -25,7 +25,14 @@ QByteArray PictureFile(const QImage &image)
     const Header header{quint32(image.width()), quint32(image.height()), quint32(image.format()),
                         quint32(image.bytesPerLine())};
     QByteArray file(reinterpret_cast<const char *>(header.data()), kHeaderBytes);
-    file.append(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+    // Row by row: the padding at a row's end holds whatever the memory held, and is written as zeros
+    // so that the same picture always makes the same file.
+    const qsizetype used = (qsizetype(image.width()) * image.depth() + 7) / 8;
+    file.reserve(kHeaderBytes + image.sizeInBytes());
+    for (int y = 0; y < image.height(); ++y) {
+        file.append(reinterpret_cast<const char *>(image.constScanLine(y)), used);
+        file.append(image.bytesPerLine() - used, '\0');
+    }
     return file;
 }
 

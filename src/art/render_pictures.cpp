@@ -1,5 +1,7 @@
 // Paints the pictures the program embeds and writes each as a picture file into the directory
-// named by its one argument. Run it headless: QT_QPA_PLATFORM=offscreen tavrin-render-pictures DIR
+// named by its one argument; fails, naming the word and the character, where the lettering face
+// cannot letter a word. Run it headless: QT_QPA_PLATFORM=offscreen tavrin-render-pictures DIR
+#include "art/lettering.h"
 #include "art/painting.h"
 #include "art/picturefile.h"
 
@@ -8,6 +10,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -48,10 +51,20 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "tavrin-render-pictures: cannot create %s\n", argv[1]);
         return 1;
     }
+    // Every picture painted before any is written, so a face that cannot letter one leaves no
+    // half-made set behind.
+    std::vector<QByteArray> files;
     for (const Picture &picture : kPictures) {
-        QFile file(dir.filePath(QString::fromLatin1(picture.file)));
-        const QByteArray bytes = art::PictureFile(picture.paint());
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        try {
+            files.push_back(art::PictureFile(picture.paint()));
+        } catch (const art::painting::LetteringError &error) {
+            std::fprintf(stderr, "tavrin-render-pictures: the %s picture: %s\n", picture.file, error.what());
+            return 1;
+        }
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        QFile file(dir.filePath(QString::fromLatin1(kPictures[i].file)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(files[i]) != files[i].size() || !file.flush()) {
             std::fprintf(stderr, "tavrin-render-pictures: cannot write %s\n", qUtf8Printable(file.fileName()));
             return 1;
         }

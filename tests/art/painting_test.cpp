@@ -1,9 +1,9 @@
 // The painted pictures and the hourglass icon against what they must show: sizes, colours at the
 // defining points, where the lettering lies, and the icon at the sizes desktops ask for.
+#include "art/lettering.h"
 #include "art/painting.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
+#include <QRawFont>
 
 #include <gtest/gtest.h>
 
@@ -480,17 +480,36 @@ INSTANTIATE_TEST_SUITE_P(artHourglass, HourglassSizeTest, ::testing::Values(16, 
 
 // ---- The lettering face ----
 
-TEST(artLettering, IsABoldRoundedFaceWithFallbacks)
+TEST(artLettering, IsComicNeueBoldFromItsFile)
 {
-    const QFont font = art::painting::LetteringFont(20);
-    EXPECT_EQ(font.pixelSize(), 20);
-    EXPECT_EQ(font.weight(), QFont::Bold);
-    EXPECT_EQ(font.families().value(0), QStringLiteral("Comic Neue"));
-    EXPECT_GE(font.families().size(), 3);
-    if (!QFontDatabase::hasFamily(QStringLiteral("Comic Neue"))) {
-        GTEST_SKIP() << "Comic Neue is not installed (fonts-comic-neue)";
+    const QRawFont face(art::painting::LetteringFaceFile(), 20);
+    ASSERT_TRUE(face.isValid()) << art::painting::LetteringFaceFile().toStdString();
+    EXPECT_EQ(face.familyName(), QStringLiteral("Comic Neue"));
+    EXPECT_EQ(face.weight(), QFont::Bold);
+    // The word's outline is the face's glyphs at the size asked for: cap height to the em.
+    const QRectF h = art::painting::Lettered(QStringLiteral("H"), 20).boundingRect();
+    EXPECT_NEAR(-h.top(), face.capHeight(), 0.5);
+    EXPECT_NEAR(h.bottom(), 0, 0.25) << "on the baseline";
+}
+
+TEST(artLettering, AWordTheFaceCannotLetterIsAnErrorNamingWordAndCharacter)
+{
+    const struct
+    {
+        QString word;
+        const char *named;
+    } rows[] = {
+        {QStringLiteral("Start\u4E2D"), "\"\u4E2D\" (U+4E2D) in the word \"Start\u4E2D\""},
+        {QStringLiteral("\U0001F570 Timer"), "(U+1F570) in the word"},
+    };
+    for (const auto &row : rows) {
+        try {
+            art::painting::Lettered(row.word, 20);
+            ADD_FAILURE() << "no error for " << row.word.toStdString();
+        } catch (const art::painting::LetteringError &error) {
+            EXPECT_NE(std::string(error.what()).find(row.named), std::string::npos) << error.what();
+        }
     }
-    EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Comic Neue"));
 }
 
 } // namespace

@@ -54,6 +54,22 @@ TEST(artPictureFile, GivesBackThePictureInEveryFormatTheArtUses)
     }
 }
 
+// The build is repeatable: whatever the memory held past a row's pixels, the file is the same.
+TEST(artPictureFile, RowPaddingIsWrittenAsZeros)
+{
+    QImage image = Sample(QImage::Format_Grayscale8);   // 5 pixels in rows of 8 bytes
+    ASSERT_GT(image.bytesPerLine(), image.width());
+    for (int y = 0; y < image.height(); ++y)
+        std::memset(image.scanLine(y) + image.width(), 0xAB, image.bytesPerLine() - image.width());
+    const QByteArray file = art::PictureFile(image);
+    for (int y = 0; y < image.height(); ++y) {
+        for (qsizetype x = image.width(); x < image.bytesPerLine(); ++x)
+            EXPECT_EQ(file[16 + y * image.bytesPerLine() + x], '\0') << "row " << y << ", byte " << x;
+    }
+    Bytes bytes(file);
+    EXPECT_EQ(art::FromPictureFile(bytes.data(), bytes.size()), image);
+}
+
 // Resource data need not be aligned (a byte array is aligned to one byte on aarch64): each embedded
 // picture, read from a copy of its bytes that is not aligned for its format, is copied out whole.
 TEST(artPictureFile, EmbeddedPicturesReadFromMisalignedBytesAreTheAlignedOnes)
