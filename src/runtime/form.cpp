@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "centring.h"
 #include "fonts.h"
 #include "formwindow.h"
 #include "frameextents.h"
@@ -122,23 +123,21 @@ bool Form::placeCentredWithFrame()
         return false;
     // The client area goes where it leaves the whole frame centred, so the window appears there
     // without a jump.
-    const QPoint frameTopLeft = centredTopLeft(m_window->size().grownBy(*frame));
-    m_window->setGeometry(QRect(frameTopLeft + QPoint(frame->left(), frame->top()), m_window->size()));
+    m_window->setGeometry(QRect(centredTopLeft(m_window->size(), *frame), m_window->size()));
     return true;
 }
 
-QPoint Form::centredTopLeft(QSize size) const
+QPoint Form::centredTopLeft(QSize size, const QMargins &deviceFrame) const
 {
     QScreen *screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return m_window->pos();
-    const QRect area = screen->availableGeometry();
-    return {area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2};
+    return CentredClientTopLeft(screen->availableGeometry(), size, deviceFrame, m_window->devicePixelRatio());
 }
 
 void Form::centre(QSize size)
 {
-    m_window->move(centredTopLeft(size));
+    m_window->move(centredTopLeft(size, QMargins()));
 }
 
 void Form::Unload()

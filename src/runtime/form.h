@@ -4,6 +4,7 @@
 
 #include "dispatch.h"
 
+#include <QMargins>
 #include <QObject>
 #include <QPoint>
 #include <QSize>
@@ -79,7 +80,9 @@ private:
     void applyClientHeight(int pixels);
     // Centres the window, frame included, where the frame can be learned before showing.
     bool placeCentredWithFrame();
-    QPoint centredTopLeft(QSize size) const;
+    // Where the client area of `size` leaves a frame of `deviceFrame` (device pixels) centred.
+    QPoint centredTopLeft(QSize size, const QMargins &deviceFrame) const;
+    // Moves the window's top-left (the frame's, once it has one) to centre `size` on the screen.
     void centre(QSize size);
 
     QString m_name;

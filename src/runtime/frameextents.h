@@ -15,6 +15,7 @@ namespace rt {
 // is mapped (it creates the native window). Gives zero margins on an X server where no manager
 // answers such a request, the manager's answer where it comes within `wait` (else its last
 // answer for another window), and nothing where the frame cannot be learned beforehand.
+// The margins are the manager's, in device pixels.
 std::optional<QMargins> RequestFrameExtents(QWidget *window, std::chrono::milliseconds wait);
 
 } // namespace rt
