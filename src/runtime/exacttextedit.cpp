@@ -22,7 +22,8 @@ QString BreakText(const QTextCharFormat &format)
 }
 
 // Qt gives inserted text the format of the text before the cursor, and there a put break's mark
-// may be: what the user types, pastes or drops goes in without it, so its breaks read as line feeds.
+// may be: what the user types, pastes, drops or commits goes in without it, so its breaks read as
+// line feeds.
 void InsertTyped(QTextCursor &cursor, const QString &text)
 {
     QTextCharFormat format = cursor.charFormat();
@@ -100,6 +101,31 @@ void ExactTextEdit::keyPressEvent(QKeyEvent *event)
     QTextCursor cursor = textCursor();
     InsertTyped(cursor, QChar(paragraph ? QChar::ParagraphSeparator : QChar::LineSeparator));
     setTextCursor(cursor);
+    event->accept();
+}
+
+void ExactTextEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    static const QRegularExpression breaks(QStringLiteral("[\r\n\u2028\u2029\uFDD0\uFDD1]"));
+    if (isReadOnly() || !event->commitString().contains(breaks)) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    // A commit with breaks goes in here, the rest as Qt does it, all one edit: the selection goes,
+    // Qt ends what was being composed, the commit replaces what the input method asks, and Qt shows
+    // what it composes next.
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    QInputMethodEvent endComposing;
+    QPlainTextEdit::inputMethodEvent(&endComposing);
+    cursor.setPosition(cursor.position() + event->replacementStart());
+    cursor.setPosition(cursor.position() + event->replacementLength(), QTextCursor::KeepAnchor);
+    InsertTyped(cursor, event->commitString());
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QPlainTextEdit::inputMethodEvent(&composing);
+    cursor.endEditBlock();
+    ensureCursorVisible();
     event->accept();
 }
 

@@ -9,8 +9,8 @@ namespace rt {
 // LF, U+2028, U+2029, and U+FDD0/U+FDD1, which the document also breaks at) into a line feed. This
 // edit reads the document's raw text instead. Each put break that is not a line feed carries its
 // put text in its character format, so the document's own undo, redo and removal keep it with the
-// break; a break the user types (Return, Shift+Return), pastes or drops carries none and reads as a
-// line feed.
+// break; a break the user types (Return, Shift+Return), pastes, drops or has an input method commit
+// carries none and reads as a line feed.
 class ExactTextEdit : public QPlainTextEdit
 {
     Q_OBJECT
@@ -23,6 +23,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:

@@ -1,9 +1,11 @@
 // The message box's edit through the user's edits, undo and redo: every break the user left alone
-// reads as it was put, every break the user typed, pasted or dropped reads as a line feed.
+// reads as it was put, every break the user typed, pasted, dropped or had an input method commit
+// reads as a line feed.
 #include "runtime/exacttextedit.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
@@ -135,6 +137,16 @@ Step DragMove(int from, int to, int at)
     };
 }
 
+// An input method's commit, replacing `replaceLength` characters from `replaceFrom` off the cursor.
+Step Commit(const QString &text, int replaceFrom = 0, int replaceLength = 0)
+{
+    return [=](rt::ExactTextEdit &edit) {
+        QInputMethodEvent commit;
+        commit.setCommitString(text, replaceFrom, replaceLength);
+        QCoreApplication::sendEvent(&edit, &commit);
+    };
+}
+
 const Step Undo = Key(QKeySequence::Undo);
 const Step Redo = Key(QKeySequence::Redo);
 const Step SelectAll = Key(QKeySequence::SelectAll);
@@ -214,6 +226,10 @@ TEST_F(ExactTextEditTest, BreaksReadAsPutUnlessTheUserMadeThem)
          {Select(1, 3), Paste(QStringLiteral("-"))}, QStringLiteral("a-\rc")},
         {"text dropped from another program in an empty line after a put CR LF", QStringLiteral("a\r\n"),
          {Drop(QStringLiteral("x\ry"), 2)}, QStringLiteral("a\r\nx\ny")},
+        {"an input method's commit in an empty line after a put CR LF", QStringLiteral("a\r\n"),
+         {ToEnd, Commit(QStringLiteral("x\ry"))}, QStringLiteral("a\r\nx\ny")},
+        {"an input method's commit replacing what comes before the cursor", QStringLiteral("a\r\nbc"),
+         {ToEnd, Commit(QStringLiteral("x\ry"), -1, 1)}, QStringLiteral("a\r\nbx\ny")},
     };
     for (const auto &row : rows) {
         edit.setText(row.put);
@@ -242,6 +258,7 @@ TEST_F(ExactTextEditTest, CursorStaysInSightAfterTheUsersBreaks)
         {"Return", Return},
         {"Shift+Return", ShiftReturn},
         {"paste from the context menu", PasteFromMenu(QStringLiteral("x\ny"))},
+        {"input method's commit", Commit(QStringLiteral("x\ny"))},
     };
     for (const auto &row : rows) {
         edit.setText(QString(200, QLatin1Char('\r')));
