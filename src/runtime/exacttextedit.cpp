@@ -129,6 +129,17 @@ void ExactTextEdit::inputMethodEvent(QInputMethodEvent *event)
     event->accept();
 }
 
+QMimeData *ExactTextEdit::createMimeDataFromSelection() const
+{
+    // Qt's own copy makes a no-break space a space, and a drag-move would take that along. Breaks
+    // go as line feeds, as Qt gives them.
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+    auto *selection = new QMimeData;
+    selection->setText(text);
+    return selection;
+}
+
 void ExactTextEdit::insertFromMimeData(const QMimeData *source)
 {
     // Pastes and drops, a drag-move's included: their plain text, as a plain text edit takes it.

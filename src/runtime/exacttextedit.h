@@ -10,7 +10,7 @@ namespace rt {
 // edit reads the document's raw text instead. Each put break that is not a line feed carries its
 // put text in its character format, so the document's own undo, redo and removal keep it with the
 // break; a break the user types (Return, Shift+Return), pastes, drops or has an input method commit
-// carries none and reads as a line feed.
+// carries none and reads as a line feed. What is copied or dragged keeps its no-break spaces.
 class ExactTextEdit : public QPlainTextEdit
 {
     Q_OBJECT
@@ -24,6 +24,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
