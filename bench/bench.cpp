@@ -1,9 +1,10 @@
 // Benchmark of the timer, one line per figure: the countdown's drift idle and under load, its
 // recovery after a blocked event loop, the real program's start-up time against a bare Qt window's
-// and its peak memory, and the cost of one tick. Usage: tavrin-bench [drift|recovery|startup|tick];
-// all of them when none is given.
+// and its peak memory, the cost of one tick, and the message box's paste and keystroke on long texts.
+// Usage: tavrin-bench [drift|recovery|startup|tick|paste]; all of them when none is given.
 #include "busyload.h"
 #include "displaywatch.h"
+#include "paste.h"
 
 #include "art/pictures.h"
 #include "countdown/main_window.h"
@@ -535,10 +536,10 @@ void TickFigures()
 int main(int argc, char **argv)
 {
     const QStringList figures{QStringLiteral("startup"), QStringLiteral("tick"), QStringLiteral("drift"),
-                              QStringLiteral("recovery")};
+                              QStringLiteral("recovery"), QStringLiteral("paste")};
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (argc > 2 || (!only.isEmpty() && !figures.contains(only))) {
-        std::fprintf(stderr, "usage: tavrin-bench [drift|recovery|startup|tick]\n");
+        std::fprintf(stderr, "usage: tavrin-bench [drift|recovery|startup|tick|paste]\n");
         return 2;
     }
     auto wanted = [&only](const QString &figure) { return only.isEmpty() || only == figure; };
@@ -568,6 +569,8 @@ int main(int argc, char **argv)
         DriftFigures();
     if (wanted(QStringLiteral("recovery")))
         RecoveryFigure();
+    if (wanted(QStringLiteral("paste")))
+        bench::PasteFigures(Figure);
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -1,35 +1,34 @@
 #include "exacttextedit.h"
 
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextDocument>
-
-#include <algorithm>
 
 namespace rt {
 
 namespace {
 
-// The document's raw text has this one character where a paragraph break stands.
-constexpr QChar Break = QChar::ParagraphSeparator;
+// The character-format property that holds a put break's text. It sits on the break's own
+// character: a paragraph separator, or a U+2028 within its paragraph.
+constexpr int PutBreak = QTextFormat::UserProperty + 1;
 
-// What the document turns into a paragraph break when text is put.
-QStringList BreaksIn(const QString &text)
+// What a break reads as in its format.
+QString BreakText(const QTextCharFormat &format)
 {
-    static const QRegularExpression breaks(QStringLiteral("\r\n|[\r\n\u2029\uFDD0\uFDD1]"));
-    QStringList found;
-    for (const QRegularExpressionMatch &match : breaks.globalMatch(text))
-        found.append(match.captured());
-    return found;
+    const QVariant put = format.property(PutBreak);
+    return put.isValid() ? put.toString() : QStringLiteral("\n");
 }
 
-qsizetype CommonPrefix(QStringView a, QStringView b)
+// Qt gives inserted text the format of the text before the cursor, and there a put break's mark
+// may be: what the user types, pastes, drops or commits goes in without it, so its breaks read as
+// line feeds.
+void InsertTyped(QTextCursor &cursor, const QString &text)
 {
-    return std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
-}
-
-qsizetype CommonSuffix(QStringView a, QStringView b)
-{
-    return std::mismatch(a.rbegin(), a.rend(), b.rbegin(), b.rend()).first - a.rbegin();
+    QTextCharFormat format = cursor.charFormat();
+    format.clearProperty(PutBreak);
+    cursor.insertText(text, format);
 }
 
 } // namespace
@@ -37,49 +36,118 @@ qsizetype CommonSuffix(QStringView a, QStringView b)
 ExactTextEdit::ExactTextEdit(QWidget *parent)
     : QPlainTextEdit(parent)
 {
-    connect(document(), &QTextDocument::contentsChange, this, &ExactTextEdit::contentsChanged);
 }
 
 QString ExactTextEdit::text() const
 {
     QString text;
-    text.reserve(m_raw.size());
-    qsizetype next = 0;
-    for (const QChar c : m_raw) {
-        if (c == Break && next < m_breaks.size())
-            text += m_breaks[next++];
-        else
-            text += c;
+    text.reserve(document()->characterCount());
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        // A paragraph's format is the one of the separator before it.
+        if (block != document()->begin())
+            text += BreakText(block.charFormat());
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            QString raw = it.fragment().text();
+            text += raw.replace(QChar::LineSeparator, BreakText(it.fragment().charFormat()));
+        }
     }
     return text;
 }
 
 void ExactTextEdit::setText(const QString &text)
 {
-    m_setting = true;
     setPlainText(text);
-    m_setting = false;
-    m_raw = document()->toRawText();
-    m_breaks = BreaksIn(text);
+    markPutBreaks(text);
 }
 
-void ExactTextEdit::contentsChanged(int position)
+void ExactTextEdit::markPutBreaks(const QString &text)
 {
-    if (m_setting)
-        return;
-    const QString raw = document()->toRawText();
-    // The changed stretch: what differs between the old and the new raw text, starting no later than
-    // where the document says the change began, so that of two like breaks the right one goes.
-    const qsizetype start = std::min<qsizetype>(CommonPrefix(m_raw, raw), std::max(0, position));
-    const qsizetype end = CommonSuffix(QStringView(m_raw).mid(start), QStringView(raw).mid(start));
-    const QStringView before = QStringView(m_raw).mid(start, m_raw.size() - start - end);
-    const QStringView after = QStringView(raw).mid(start, raw.size() - start - end);
+    // Where the document breaks put text, read as QTextCursor::insertText() reads it.
+    static const QRegularExpression breaks(QStringLiteral("\r\n|[\r\n\u2028\u2029\uFDD0\uFDD1]"));
+    QTextDocument *doc = document();
+    // The marks are part of the put text, not an edit: with undo off nothing can undo them, and
+    // turning undo off leaves the history as setPlainText() left it, empty.
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    QTextCharFormat mark;
+    qsizetype joined = 0;  // a CR LF is one character in the document
+    for (const QRegularExpressionMatch &match : breaks.globalMatch(text)) {
+        const QString put = match.captured();
+        const int at = static_cast<int>(match.capturedStart() - joined);
+        joined += put.size() - 1;
+        if (put == QLatin1Char('\n'))
+            continue;
+        cursor.setPosition(at);
+        cursor.setPosition(at + 1, QTextCursor::KeepAnchor);
+        mark.setProperty(PutBreak, put);
+        cursor.mergeCharFormat(mark);
+    }
+    cursor.endEditBlock();
+    doc->setUndoRedoEnabled(undo);
+    doc->setModified(false);
+}
 
-    const qsizetype first = QStringView(m_raw).left(start).count(Break);
-    m_breaks.remove(first, std::min(before.count(Break), m_breaks.size() - first));
-    for (qsizetype i = 0, n = after.count(Break); i < n; ++i)
-        m_breaks.insert(first, QStringLiteral("\n"));
-    m_raw = raw;
+void ExactTextEdit::keyPressEvent(QKeyEvent *event)
+{
+    // A key types one character, and Qt types it only when it is printable, which no break is:
+    // Return and Shift+Return are the keys that type breaks.
+    const bool paragraph = event->matches(QKeySequence::InsertParagraphSeparator);
+    if (isReadOnly() || !(paragraph || event->matches(QKeySequence::InsertLineSeparator))) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    InsertTyped(cursor, QChar(paragraph ? QChar::ParagraphSeparator : QChar::LineSeparator));
+    setTextCursor(cursor);
+    event->accept();
+}
+
+void ExactTextEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    static const QRegularExpression breaks(QStringLiteral("[\r\n\u2028\u2029\uFDD0\uFDD1]"));
+    if (isReadOnly() || !event->commitString().contains(breaks)) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    // A commit with breaks goes in here, the rest as Qt does it, all one edit: the selection goes,
+    // Qt ends what was being composed, the commit replaces what the input method asks, and Qt shows
+    // what it composes next.
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    QInputMethodEvent endComposing;
+    QPlainTextEdit::inputMethodEvent(&endComposing);
+    cursor.setPosition(cursor.position() + event->replacementStart());
+    cursor.setPosition(cursor.position() + event->replacementLength(), QTextCursor::KeepAnchor);
+    InsertTyped(cursor, event->commitString());
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QPlainTextEdit::inputMethodEvent(&composing);
+    cursor.endEditBlock();
+    ensureCursorVisible();
+    event->accept();
+}
+
+QMimeData *ExactTextEdit::createMimeDataFromSelection() const
+{
+    // Qt's own copy makes a no-break space a space, and a drag-move would take that along. Breaks
+    // go as line feeds, as Qt gives them.
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+    auto *selection = new QMimeData;
+    selection->setText(text);
+    return selection;
+}
+
+void ExactTextEdit::insertFromMimeData(const QMimeData *source)
+{
+    // Pastes and drops, a drag-move's included: their plain text, as a plain text edit takes it.
+    if (isReadOnly() || !source || source->text().isEmpty())
+        return;
+    QTextCursor cursor = textCursor();
+    InsertTyped(cursor, source->text());
+    setTextCursor(cursor);
 }
 
 } // namespace rt
