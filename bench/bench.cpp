@@ -5,6 +5,7 @@
 #include "busyload.h"
 #include "displaywatch.h"
 #include "paste.h"
+#include "report.h"
 
 #include "art/pictures.h"
 #include "countdown/main_window.h"
@@ -30,6 +31,7 @@ namespace {
 
 using bench::Change;
 using bench::Clock;
+using bench::Figure;
 
 double Millis(Clock::duration span)
 {
@@ -44,12 +46,6 @@ QString Fixed(double value, int decimals)
 QString Signed(double value, int decimals)
 {
     return (value >= 0 ? QStringLiteral("+") : QString()) + Fixed(value, decimals);
-}
-
-void Figure(const char *name, const QString &value, const QString &detail, bool met)
-{
-    std::printf("%s: %s (%s)%s\n", name, qUtf8Printable(value), qUtf8Printable(detail), met ? "" : "  MISSED");
-    std::fflush(stdout);
 }
 
 void Note(const QString &text)
@@ -370,13 +366,7 @@ struct StartupSeries
             problem = run.problem;
     }
 
-    double median() const
-    {
-        std::vector<double> sorted = shown;
-        std::sort(sorted.begin(), sorted.end());
-        const std::size_t n = sorted.size();
-        return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2.0;
-    }
+    double median() const { return bench::Median(shown); }
 
     QString spread() const
     {
@@ -502,11 +492,10 @@ void TickFigures()
                QStringLiteral("%1 of %2 ticks delivered, display not at 00:00").arg(costs.size()).arg(Ticks), false);
         return;
     }
-    std::vector<double> sorted;
+    std::vector<double> times;
     for (const auto &cost : costs)
-        sorted.push_back(cost.first);
-    std::sort(sorted.begin(), sorted.end());
-    const double median = (sorted[Ticks / 2 - 1] + sorted[Ticks / 2]) / 2.0;
+        times.push_back(cost.first);
+    const double median = bench::Median(times);
     const auto worst = std::max_element(costs.begin(), costs.end());
     std::pair<double, QString> worstOther{0, QString()};
     double popupTick = 0;
@@ -570,7 +559,7 @@ int main(int argc, char **argv)
     if (wanted(QStringLiteral("recovery")))
         RecoveryFigure();
     if (wanted(QStringLiteral("paste")))
-        bench::PasteFigures(Figure);
+        bench::PasteFigures();
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -1,6 +1,8 @@
 // The paste, put and keystroke figures: the message box and a plain QPlainTextEdit, alternately.
 #include "paste.h"
 
+#include "report.h"
+
 #include "runtime/exacttextedit.h"
 
 #include <QApplication>
@@ -9,7 +11,6 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -40,13 +41,6 @@ double TimedMs(const Edit &edit)
     edit();
     QCoreApplication::processEvents();
     return std::chrono::duration<double, std::milli>(Clock::now() - from).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
 QString Ms(double value)
@@ -92,7 +86,7 @@ Medians Alternately(rt::ExactTextEdit &exact, QPlainTextEdit &plain, int runs, c
 
 } // namespace
 
-void PasteFigures(const FigurePrinter &figure)
+void PasteFigures()
 {
     rt::ExactTextEdit exact(nullptr);
     QPlainTextEdit plain;
@@ -123,21 +117,21 @@ void PasteFigures(const FigurePrinter &figure)
     const QString typed = QString(pasted).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const bool whole = exact.text() == put.left(middle) + typed + put.mid(middle);
     const double ratio = paste.exact / paste.plain;
-    figure("paste_ms", Ms(paste.exact),
+    Figure("paste_ms", Ms(paste.exact),
            QStringLiteral("pasting %1 lines of \"line N\\r\\n\" from the clipboard into the middle of %1 put lines "
                           "in the message box, median of %2%3")
                .arg(Lines)
                .arg(Runs)
                .arg(whole ? QString() : QStringLiteral("; the text did NOT come back whole")),
            whole && ratio <= RatioTarget);
-    figure("paste_plain_ms", Ms(paste.plain),
+    Figure("paste_plain_ms", Ms(paste.plain),
            QStringLiteral("the same in a plain QPlainTextEdit, alternately with the message box"), true);
-    figure("paste_ratio", QString::number(ratio, 'f', 2),
+    Figure("paste_ratio", QString::number(ratio, 'f', 2),
            QStringLiteral("the message box's median over the plain edit's; target <= %1").arg(RatioTarget, 0, 'f', 2),
            ratio <= RatioTarget);
 
     const Medians putting = Alternately(exact, plain, Runs, [](QPlainTextEdit &) {}, putLines);
-    figure("put_lines_ms", Ms(putting.exact),
+    Figure("put_lines_ms", Ms(putting.exact),
            QStringLiteral("putting %1 lines of \"put N\\r\\n\" into the message box, median of %2; the plain "
                           "edit's setPlainText() %3; no target")
                .arg(Lines)
@@ -150,7 +144,7 @@ void PasteFigures(const FigurePrinter &figure)
     ToMiddle(plain);
     const Medians keystroke = Alternately(
         exact, plain, Keystrokes, [](QPlainTextEdit &) {}, [](QPlainTextEdit &edit) { QTest::keyClick(&edit, Qt::Key_X); });
-    figure("keystroke_ms", Ms(keystroke.exact),
+    Figure("keystroke_ms", Ms(keystroke.exact),
            QStringLiteral("one character typed in the middle of those lines, median of %1; the plain edit's %2; no target")
                .arg(Keystrokes)
                .arg(Ms(keystroke.plain)),

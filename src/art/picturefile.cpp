@@ -51,7 +51,8 @@ QImage FromPictureFile(const uchar *data, qsizetype size)
         || size != kHeaderBytes + qsizetype(bytesPerLine) * qsizetype(height))
         return {};
     const uchar *rows = data + kHeaderBytes;
-    if (reinterpret_cast<quintptr>(rows) % RowAlignment(imageFormat) == 0 && bytesPerLine % RowAlignment(imageFormat) == 0)
+    const quintptr alignment = RowAlignment(imageFormat);
+    if (reinterpret_cast<quintptr>(rows) % alignment == 0 && bytesPerLine % alignment == 0)
         return QImage(rows, int(width), int(height), qsizetype(bytesPerLine), imageFormat);
     // Nothing promises the resource data's alignment (on aarch64 it is a byte array aligned to one
     // byte): such rows are copied once into an image of their own.

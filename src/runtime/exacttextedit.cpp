@@ -14,6 +14,13 @@ namespace {
 // character: a paragraph separator, or a U+2028 within its paragraph.
 constexpr int PutBreak = QTextFormat::UserProperty + 1;
 
+// The breaks of a text as QTextCursor::insertText() reads them: a CR LF is one break.
+const QRegularExpression &Breaks()
+{
+    static const QRegularExpression breaks(QStringLiteral("\r\n|[\r\n\u2028\u2029\uFDD0\uFDD1]"));
+    return breaks;
+}
+
 // What a break reads as in its format.
 QString BreakText(const QTextCharFormat &format)
 {
@@ -62,8 +69,6 @@ void ExactTextEdit::setText(const QString &text)
 
 void ExactTextEdit::markPutBreaks(const QString &text)
 {
-    // Where the document breaks put text, read as QTextCursor::insertText() reads it.
-    static const QRegularExpression breaks(QStringLiteral("\r\n|[\r\n\u2028\u2029\uFDD0\uFDD1]"));
     QTextDocument *doc = document();
     // The marks are part of the put text, not an edit: with undo off nothing can undo them, and
     // turning undo off leaves the history as setPlainText() left it, empty.
@@ -73,7 +78,7 @@ void ExactTextEdit::markPutBreaks(const QString &text)
     cursor.beginEditBlock();
     QTextCharFormat mark;
     qsizetype joined = 0;  // a CR LF is one character in the document
-    for (const QRegularExpressionMatch &match : breaks.globalMatch(text)) {
+    for (const QRegularExpressionMatch &match : Breaks().globalMatch(text)) {
         const QString put = match.captured();
         const int at = static_cast<int>(match.capturedStart() - joined);
         joined += put.size() - 1;
@@ -106,8 +111,7 @@ void ExactTextEdit::keyPressEvent(QKeyEvent *event)
 
 void ExactTextEdit::inputMethodEvent(QInputMethodEvent *event)
 {
-    static const QRegularExpression breaks(QStringLiteral("[\r\n\u2028\u2029\uFDD0\uFDD1]"));
-    if (isReadOnly() || !event->commitString().contains(breaks)) {
+    if (isReadOnly() || !event->commitString().contains(Breaks())) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
